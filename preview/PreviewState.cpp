@@ -1,0 +1,3 @@
+#include "preview/PreviewState.h"
+
+std::string DescribePreview() { return "preview none"; }
