@@ -13,7 +13,7 @@ driver=$1
 scenario=$2
 MEDIA=$(cd "$3" && pwd)
 BUILD=$(cd "$(dirname "$driver")" && pwd)
-base=${scenario%.scn}
+base=$(cd "$(dirname "$scenario")" && pwd)/$(basename "${scenario%.scn}")
 WORK=$(mktemp -d)
 trap 'rm -rf "$WORK"' EXIT
 export MEDIA WORK BUILD
