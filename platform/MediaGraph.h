@@ -19,9 +19,14 @@ class PreviewWindow;
 
 inline constexpr long EC_COMPLETE = 0x01;    // end of stream
 inline constexpr long EC_USERABORT = 0x02;
-inline constexpr long EC_ERRORABORT = 0x03;  // the graph stopped on an error
+inline constexpr long EC_ERRORABORT = 0x03;  // the graph stopped on an error: param1 is its
+                                            // HRESULT, param2 a const char* describing it,
+                                            // valid until FreeEventParams
 
 enum class TimeFormat { MediaTime, Frame, Byte };
+
+// Window messages a graph takes from its owner window.
+inline constexpr unsigned WM_PAINT = 0x000F;
 
 class IMediaControl {
 public:
@@ -69,6 +74,9 @@ public:
     // The video's rectangle inside the owner window, in pixels.
     virtual HRESULT SetWindowPosition(int left, int top, int width, int height) = 0;
     virtual HRESULT GetWindowPosition(int* left, int* top, int* width, int* height) = 0;
+    // Hands a message of the owner window on to the video: WM_PAINT draws
+    // the current picture again, as the owner was uncovered or resized.
+    virtual HRESULT NotifyOwnerMessage(PreviewWindow* owner, unsigned message) = 0;
 };
 
 class IBasicVideo {

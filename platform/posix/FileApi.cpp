@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <vector>
@@ -58,13 +59,21 @@ public:
 
 private:
     static constexpr std::size_t kWindowSize = 1 << 20;
+    static constexpr std::int64_t kBackwardSlack = 64 << 10;
 
     bool Refill() {
         if (window_.empty()) window_.resize(kWindowSize);
-        windowStart_ = position_;
+        // A read before the window just filled is a step back, as the
+        // frame-start search takes them frame by frame: let the new window
+        // end a little after the position, so the next steps back are
+        // served from it too instead of costing a full window each.
+        std::int64_t start = position_;
+        if (windowLength_ > 0 && position_ < windowStart_)
+            start = std::max<std::int64_t>(0, position_ + kBackwardSlack - static_cast<std::int64_t>(kWindowSize));
+        windowStart_ = start;
         windowLength_ = 0;
         for (;;) {
-            ssize_t n = ::pread(fd_, window_.data(), window_.size(), position_);
+            ssize_t n = ::pread(fd_, window_.data(), window_.size(), start);
             if (n < 0 && errno == EINTR) continue;
             if (n < 0) return false;
             windowLength_ = static_cast<std::size_t>(n);

@@ -1,5 +1,5 @@
-// The wx application: sets up the real services and runs the application
-// object from OnRun.
+// The wx application: sets the toolkit up in OnInit, then builds the real
+// services and runs the application object from OnRun.
 #pragma once
 #include <wx/app.h>
 

@@ -2,6 +2,19 @@
 // scripted desktop, with the real files, settings and media framework, and
 // prints every observable event. One command a line, from the file named as
 // the argument or from standard input.
+//
+// Beside the commands of the dialog, a few act on the preview window (the
+// newest one open) and show the desktop around it:
+//   preview-key esc                   the Esc key released in the preview window
+//   preview-mouse left|right|middle|move X Y
+//                                     a button released (or the mouse moved) at
+//                                     client point X, Y of the preview window
+//   choose ID / choose cancel         the answer for the next context menu; a
+//                                     menu with none queued is dismissed. Each
+//                                     menu prints `menu "TITLE" at X,Y: ITEMS -> ANSWER`
+//   show windows                      the preview window's place and frame, the
+//                                     main dialog's visibility and z-order, the
+//                                     cursor and the video's place in the window
 #include <cstdio>
 #include <fstream>
 #include <iostream>
@@ -14,6 +27,7 @@
 #include "platform/scripted/ScriptedSystemInfo.h"
 #include "platform/scripted/ScriptedUi.h"
 #include "platform/scripted/ScriptedWindows.h"
+#include "platform/PreviewWindow.h"
 #include "preview/PreviewState.h"
 
 using platform::BoxAnswer;
@@ -85,6 +99,31 @@ struct Driver {
             dialog->OnClose();
         } else if (command == "close-preview") {
             windows.PressCloseBox();
+        } else if (command == "preview-key" && in >> word) {
+            if (word != "esc") return false;
+            windows.PressKey(platform::VK_ESCAPE);
+        } else if (command == "preview-mouse" && in >> word) {
+            long long x = 0, y = 0;
+            if (!ReadInt(in, x) || !ReadInt(in, y)) return false;
+            platform::MouseAction action;
+            if (word == "left")
+                action = platform::MouseAction::LeftUp;
+            else if (word == "right")
+                action = platform::MouseAction::RightUp;
+            else if (word == "middle")
+                action = platform::MouseAction::MiddleUp;
+            else if (word == "move")
+                action = platform::MouseAction::Move;
+            else
+                return false;
+            windows.Mouse(action, static_cast<int>(x), static_cast<int>(y));
+        } else if (command == "choose") {
+            if (ReadInt(in, n))
+                windows.QueueMenuChoice(static_cast<int>(n));
+            else if (in.clear(), in >> word && word == "cancel")
+                windows.QueueMenuChoice(std::nullopt);
+            else
+                return false;
         } else if (command == "answer" && in >> word) {
             if (word == "ok")
                 ui.QueueAnswer(BoxAnswer::Ok);
@@ -104,8 +143,12 @@ struct Driver {
             system.SetClock(n);
         } else if (command == "show") {
             if (in >> word) {
-                if (word != "preview") return false;
-                ui.Out() << DescribePreview() << '\n';
+                if (word == "preview")
+                    ui.Out() << DescribePreview() << '\n';
+                else if (word == "windows")
+                    ui.Out() << windows.Describe() << '\n' << DescribePreviewVideo() << '\n';
+                else
+                    return false;
             } else {
                 ui.PrintControls();
             }
@@ -136,6 +179,7 @@ int main(int argc, char** argv) {
     platform::scripted::ScriptedSystemInfo system;
     ScriptedUi ui(std::cout, loop, system.ApplicationName());
     platform::scripted::ScriptedWindows windows(loop);
+    windows.SetTranscript(std::cout);
     platform::IniProfileStore profile(platform::IniProfileStore::DefaultConfigHome(), system.ApplicationName());
     platform::GstMediaFramework media;
     platform::Services services{ui, windows, profile, system, media};
