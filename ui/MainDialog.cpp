@@ -148,7 +148,12 @@ bool CMainDialog::OnInitDialog() {
     return true;
 }
 
-void CMainDialog::OnDestroy() { services_.media.Uninitialize(); }
+void CMainDialog::OnDestroy() {
+    // Enter and Esc end the dialog without the close steps; the player must
+    // not outlive the dialog its window reports to.
+    DestroyPreview();
+    services_.media.Uninitialize();
+}
 
 void CMainDialog::OnCommand(int id) {
     for (const auto& entry : kCommandMap)

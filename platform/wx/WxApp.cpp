@@ -3,6 +3,7 @@
 #include <wx/filename.h>
 #include <wx/image.h>
 #include <wx/stdpaths.h>
+#include <wx/sysopt.h>
 
 #include "app/MainApp.h"
 #include "platform/Services.h"
@@ -21,6 +22,10 @@ bool WxApp::OnInit() {
     // The application's name is the executable's base name.
     SetAppName(wxFileName(wxStandardPaths::Get().GetExecutablePath()).GetName());
     wxInitAllImageHandlers();
+    // The help viewer tells HTML pages by their file name's extension. The
+    // desktop's MIME database can call ".htm" XHTML, which the viewer would
+    // show as plain text; wx's own table says HTML.
+    wxSystemOptions::SetOption("filesys.no-mimetypesmanager", 1);
     // The preview's windows are created and closed by the program itself.
     SetExitOnFrameDelete(false);
     return true;
