@@ -1,4 +1,4 @@
-// split-bench SOURCE TOTAL_SECONDS FOLDER PARTS
+// split_bench SOURCE TOTAL_SECONDS FOLDER PARTS
 //
 // Runs the "By size" split of the real main dialog on the scripted desktop
 // and prints how long the job took and the process's peak resident memory.
@@ -44,7 +44,7 @@ long PeakResidentKiB() {
 
 int main(int argc, char** argv) {
     if (argc != 5) {
-        std::cerr << "usage: split-bench SOURCE TOTAL_SECONDS FOLDER PARTS\n";
+        std::cerr << "usage: split_bench SOURCE TOTAL_SECONDS FOLDER PARTS\n";
         return 2;
     }
     const std::string source = argv[1];

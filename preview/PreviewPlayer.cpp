@@ -20,7 +20,9 @@ unsigned Hex(HRESULT hr) { return static_cast<std::uint32_t>(hr); }
 
 CPreviewPlayer::CPreviewPlayer(Services* instance, UiServices* owner) : hwndOwner(owner), hInstance(instance) {}
 
-CPreviewPlayer::~CPreviewPlayer() = default;
+// The owner closes the player first. Should it not have, the graph still
+// goes before the window it draws into and notifies.
+CPreviewPlayer::~CPreviewPlayer() { pGB.reset(); }
 
 void CPreviewPlayer::ShowMessage(const char* fmt, ...) {
     char text[512];
@@ -238,7 +240,7 @@ void CPreviewPlayer::ProcessGraphEvents() {
             if (!playing) continue;
             Stop();
             // Last: the message box lets other events run meanwhile.
-            ShowMessage("Failed(%08lx) while playing the file: %s\r\n", static_cast<unsigned long>(Hex(hr)),
+            ShowMessage("Failed(%08lx) while playing the file: %s\n", static_cast<unsigned long>(Hex(hr)),
                         why.c_str());
             return;
         }

@@ -78,8 +78,10 @@ std::intptr_t PreviewWindowProc(CPreviewPlayer* player, unsigned msg, std::intpt
         }
         return 0;
     case WM_GRAPHNOTIFY:
+        // Nothing after this: the message box of a failed playback lets the
+        // dialog run meanwhile, and it may close the player.
         player->ProcessGraphEvents();
-        return DefaultPath(player, msg);
+        return 0;
     default:
         return DefaultPath(player, msg);
     }

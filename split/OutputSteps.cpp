@@ -75,7 +75,7 @@ void SplitJob::End() {
     }
 }
 
-void SplitJob::Fail(const Message& message) {
+void SplitJob::Fail(const Message& message, std::FILE* output) {
     // The wait cursor goes before the message, so the box is answered with
     // the normal pointer.
     if (waitCursor_) {
@@ -83,6 +83,7 @@ void SplitJob::Fail(const Message& message) {
         waitCursor_ = false;
     }
     ShowMessage(dialog_, message);
+    if (output != nullptr) std::fclose(output);
     End();
 }
 
@@ -144,13 +145,7 @@ bool SplitJob::WriteSegmentFile(const std::string& outputPath, std::int64_t begi
         waitCursor_ = true;
     }
     auto fail = [&](const Message& message) {
-        if (waitCursor_) {
-            dialog_.Ui().EndWaitCursor();
-            waitCursor_ = false;
-        }
-        ShowMessage(dialog_, message);
-        std::fclose(out);
-        End();
+        Fail(message, out);
         return false;
     };
 

@@ -6,6 +6,7 @@
 // and the job simply returns.
 #pragma once
 #include <cstdint>
+#include <cstdio>
 #include <string>
 
 #include "platform/FileApi.h"
@@ -64,7 +65,10 @@ public:
     void Finish();
 
 private:
-    void Fail(const Message& message);
+    // Ends the run after a failure: the wait cursor down, the message, the
+    // output (when one is open) and the source closed.
+    void Fail(const Message& message, std::FILE* output = nullptr);
+    // Closes what is open and takes the wait cursor down, showing nothing.
     void End();
 
     CMainDialog& dialog_;

@@ -1,6 +1,8 @@
 #include "split/PartNames.h"
 
+#include <algorithm>
 #include <cstdio>
+#include <utility>
 #include <vector>
 
 #include "ui/MainDialog.h"
@@ -59,18 +61,12 @@ std::string PathInFolder(const std::string& folder, const std::string& name) {
 std::string WithAc3Extension(const std::string& path) { return WithoutExtension(path) + ".ac3"; }
 
 platform::FileDialogSpec OutputFileDialogSpec(const std::string& outputFile) {
-    platform::FileDialogSpec spec;
-    spec.title = "Select Output";
-    spec.filterName = "AC3 file(*.ac3)";
-    spec.filterPattern = "*.ac3";
+    // The folder of the output file: the text before the last separator,
+    // "/" for a file in the root folder, "." for a bare name.
     const std::size_t nameStart = FileNameStart(outputFile);
-    if (nameStart == 0)
-        spec.initialDir = ".";
-    else if (nameStart == 1)
-        spec.initialDir = outputFile.substr(0, 1);  // a file in the root folder
-    else
-        spec.initialDir = outputFile.substr(0, nameStart - 1);
-    return spec;
+    std::string initialDir =
+        nameStart == 0 ? std::string(".") : outputFile.substr(0, std::max<std::size_t>(nameStart - 1, 1));
+    return {"Select Output", "AC3 file(*.ac3)", "*.ac3", std::move(initialDir), std::string()};
 }
 
 std::string FolderWithSeparator(const std::string& folder) {

@@ -7,7 +7,6 @@
 #include <wx/filedlg.h>
 #include <wx/filefn.h>
 #include <wx/filename.h>
-#include <wx/html/helpctrl.h>
 #include <wx/msgdlg.h>
 #include <wx/radiobut.h>
 #include <wx/slider.h>
@@ -16,6 +15,7 @@
 
 #include "platform/DialogHandler.h"
 #include "platform/wx/WxAboutBox.h"
+#include "platform/wx/WxHelpViewer.h"
 #include "platform/wx/WxMainDialog.h"
 #include "res/Templates.h"
 
@@ -61,7 +61,6 @@ int WxUi::RunMainDialog(DialogHandler& handler) {
     handler.OnDestroy();
     // Closing the dialog closes the help viewer with it.
     help_.reset();
-    helpBook_.clear();
     dialog_->Detach();
     handler_ = nullptr;
     wxTheApp->SetTopWindow(nullptr);
@@ -235,12 +234,8 @@ bool WxUi::LaunchBrowser(const std::string& url) { return wxLaunchDefaultBrowser
 
 bool WxUi::LaunchHelp(const std::string& bookPath, const std::string& topic) {
     if (!wxFileExists(Wx(bookPath))) return false;
-    if (!help_) help_ = std::make_unique<wxHtmlHelpController>(wxHF_DEFAULT_STYLE, dialog_);
-    if (helpBook_ != bookPath) {
-        if (!help_->AddBook(wxFileName(Wx(bookPath)))) return false;
-        helpBook_ = bookPath;
-    }
-    return help_->Display(Wx(topic));
+    if (!help_) help_ = std::make_unique<WxHelpViewer>(dialog_);
+    return help_->Display(bookPath, topic);
 }
 
 }  // namespace platform::wx

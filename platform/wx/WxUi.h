@@ -9,11 +9,11 @@
 #include "platform/UiServices.h"
 #include "platform/wx/WxIcon.h"
 
-class wxHtmlHelpController;
 class wxWindow;
 
 namespace platform::wx {
 
+class WxHelpViewer;
 class WxMainDialog;
 
 class WxUi final : public UiServices {
@@ -69,8 +69,7 @@ private:
     int exitCode_ = IDCANCEL;
     bool loopRunning_ = false;
     int waitCursorCount_ = 0;
-    std::unique_ptr<wxHtmlHelpController> help_;
-    std::string helpBook_;
+    std::unique_ptr<WxHelpViewer> help_;
     // Work queued for the user-interface thread checks this before it runs:
     // it may come after the dialog, or this object, has gone.
     std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);

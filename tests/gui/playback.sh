@@ -1,0 +1,64 @@
+#!/bin/bash
+# Playing a source in the real program. "Open AC3" is clicked and a 32 s AC3
+# source is typed into the GTK file chooser; the preview plays it for a few
+# seconds while screenshots of the position text and slider show them move
+# on every second, then Stop puts them back at the start, where they stay.
+# The main dialog's close box then closes the player and ends the program.
+source "$GUI_DIR/common.bash"
+
+# position FILE: a screenshot of the position slider and text (dialog units
+# 7,62 to 270,82) into FILE.
+position() {
+    park_mouse
+    import -window "$WID" "$WORK/dialog.png"
+    crop "$WORK/dialog.png" 7 62 263 20 "$1"
+}
+# differ A B: true when the two position shots differ.
+differ() { [ "$(compare -metric AE "$1" "$2" null: 2>&1 || true)" != "0" ]; }
+
+start_program
+
+click 32 14 # "Open AC3"
+chooser=$(timeout 30 xdotool search --sync --onlyvisible --name '^Select an AC3 file$' | head -n 1) ||
+    fail "the file chooser did not appear"
+sleep 0.5
+press "$chooser" ctrl+l
+xdotool type --delay 20 "$MEDIA/tone48.ac3"
+press "$chooser" Return
+window_gone '^Select an AC3 file$' || fail "the file chooser did not close"
+sleep 1.5
+position "$WORK/opened.png"
+
+click 34 96 # "Play"
+sleep 1.6
+position "$WORK/played1.png"
+sleep 1.2
+position "$WORK/played2.png"
+sleep 1.2
+position "$WORK/played3.png"
+differ "$WORK/opened.png" "$WORK/played1.png" || fail "the position did not move in the first second of play"
+differ "$WORK/played1.png" "$WORK/played2.png" || fail "the position stood still while playing"
+differ "$WORK/played2.png" "$WORK/played3.png" || fail "the position stood still while playing"
+
+click 210 96 # "Stop"
+sleep 1.6
+position "$WORK/stopped1.png"
+sleep 1.2
+position "$WORK/stopped2.png"
+differ "$WORK/stopped1.png" "$WORK/stopped2.png" && fail "the position moved while stopped"
+differ "$WORK/opened.png" "$WORK/stopped1.png" && fail "Stop did not go back to the start"
+
+# For a person to look at: opened, playing (three), stopped.
+convert "$WORK/opened.png" "$WORK/played1.png" "$WORK/played2.png" "$WORK/played3.png" "$WORK/stopped1.png" \
+    -bordercolor white -border 2 -append "$BUILD/gui-playback.png"
+
+close_box "$WID"
+for _ in $(seq 100); do
+    kill -0 "$PID" 2>/dev/null || break
+    sleep 0.1
+done
+kill -0 "$PID" 2>/dev/null && fail "the program did not end after its close box"
+status=0
+wait_program || status=$?
+[ "$status" -eq 0 ] || fail "the program ended with status $status"
+echo "ok: playback"
