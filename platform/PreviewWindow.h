@@ -115,7 +115,9 @@ public:
     // thread.
     virtual void PostGraphNotify() = 0;
 
-    // The native handle video is drawn into; 0 where there is none.
+    // The native handle video is drawn into; 0 where there is none. The
+    // display server knows the window by the time this returns, so another
+    // connection (the video sink's) can use it at once.
     virtual std::uintptr_t NativeHandle() const = 0;
 
     // The window's rectangle on the screen, frame included, and its client

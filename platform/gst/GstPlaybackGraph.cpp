@@ -135,12 +135,15 @@ void GstPlaybackGraph::OnPrepareWindowHandle(GstVideoOverlay* overlay) {
             changed_.wait_for(lock, kWindowWait, [this] { return owner_ != nullptr || windowReleased_; });
             awaitingWindow_ = false;
         }
-        if (owner_ != nullptr) handle = owner_->NativeHandle();
+        handle = ownerHandle_;
     }
     // Without a window to draw into the sink opens its own, as it would.
     if (handle == 0) return;
-    // Mouse and keys over the video stay with the owner window.
-    gst_video_overlay_handle_events(overlay, FALSE);
+    // The sink keeps its own watch on the window (handle-events, on by
+    // default): it draws the picture again whenever the display server
+    // uncovers the window, after the server cleared it. The owner window
+    // gets its mouse and keys all the same; the server hands every watcher
+    // a copy.
     gst_video_overlay_set_window_handle(overlay, static_cast<guintptr>(handle));
     ApplyRenderRectangle();
 }
@@ -389,18 +392,22 @@ HRESULT GstPlaybackGraph::put_Visible(bool visible) {
 
 HRESULT GstPlaybackGraph::put_Owner(PreviewWindow* owner) {
     if (!hasVideo_) return E_NOINTERFACE;
+    // Asked here, on the user-interface thread: a toolkit's window is not
+    // to be touched from a streaming thread.
+    const std::uintptr_t handle = owner != nullptr ? owner->NativeHandle() : 0;
     GstVideoOverlay* running = RunningOverlay();
     {
         // A sink waiting for its window takes this one and goes on.
         std::lock_guard lock(mutex_);
         owner_ = owner;
+        ownerHandle_ = handle;
         windowReleased_ = true;
         changed_.notify_all();
     }
     if (running != nullptr) {
         // The sink already runs: move it to the new window, or away from a
         // window about to be destroyed.
-        gst_video_overlay_set_window_handle(running, owner != nullptr ? owner->NativeHandle() : 0);
+        gst_video_overlay_set_window_handle(running, handle);
         gst_object_unref(running);
         if (owner != nullptr) ApplyRenderRectangle();
     }
@@ -408,8 +415,8 @@ HRESULT GstPlaybackGraph::put_Owner(PreviewWindow* owner) {
 }
 
 HRESULT GstPlaybackGraph::put_MessageDrain(PreviewWindow*) {
-    // The sink handles no events of its own (see OnPrepareWindowHandle), so
-    // mouse and keys reach the owner window as they are.
+    // The video is drawn into the owner window itself, so mouse and keys
+    // over it reach the owner window as they are.
     return hasVideo_ ? S_OK : E_NOINTERFACE;
 }
 

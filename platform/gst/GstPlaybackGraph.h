@@ -125,6 +125,7 @@ private:
     bool awaitingWindow_ = false;
     bool windowReleased_ = false;
     PreviewWindow* owner_ = nullptr;
+    std::uintptr_t ownerHandle_ = 0;  // its native handle, taken on the UI thread
     // Events waiting for GetEvent, and where to say so.
     std::deque<Event> events_;
     PreviewWindow* notifyWindow_ = nullptr;

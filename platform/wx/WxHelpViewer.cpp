@@ -29,7 +29,7 @@ public:
 
 private:
     static void LayOutNotebookPages(wxWindow* window) {
-        if (auto* notebook = wxDynamicCast(window, wxNotebook)) {
+        if (auto* notebook = dynamic_cast<wxNotebook*>(window)) {
             for (std::size_t i = 0; i < notebook->GetPageCount(); ++i) {
                 wxWindow* page = notebook->GetPage(i);
                 page->SetSize(notebook->GetSize());

@@ -60,7 +60,7 @@ wxWindow* WxMainDialog::Control(int id) const {
 std::string WxMainDialog::GetControlText(int id) const {
     wxWindow* window = Control(id);
     if (window == nullptr) return {};
-    if (auto* edit = wxDynamicCast(window, wxTextCtrl)) return edit->GetValue().utf8_string();
+    if (auto* edit = dynamic_cast<wxTextCtrl*>(window)) return edit->GetValue().utf8_string();
     return window->GetLabel().utf8_string();
 }
 
@@ -70,7 +70,7 @@ void WxMainDialog::SetControlText(int id, const std::string& text) {
     const wxString value = wxString::FromUTF8(text);
     // Unchanged texts are left alone: a new label repaints the dialog, and
     // painting refreshes the position text.
-    if (auto* edit = wxDynamicCast(window, wxTextCtrl)) {
+    if (auto* edit = dynamic_cast<wxTextCtrl*>(window)) {
         if (edit->GetValue() != value) edit->ChangeValue(value);
     } else if (window->GetLabel() != value) {
         window->SetLabel(value);
@@ -115,7 +115,7 @@ void WxMainDialog::BindEvents() {
         });
     }
     for (const auto& [id, window] : controls_) {
-        if (!wxDynamicCast(window, wxSlider)) continue;
+        if (!dynamic_cast<wxSlider*>(window)) continue;
         // The slider keeps working as usual; the program only learns when
         // the left button goes down on it and when it lets the mouse go.
         auto button = [this, sliderId = id](bool down) {
@@ -144,7 +144,7 @@ void WxMainDialog::OnCharHook(wxKeyEvent& event) {
     } else if (key == WXK_SPACE && modifiers == wxMOD_ALT) {
         ShowWindowMenu(wxPoint(0, 0));
     } else if ((key == WXK_RETURN || key == WXK_NUMPAD_ENTER) && modifiers == wxMOD_NONE &&
-               !wxDynamicCast(FindFocus(), wxButton)) {
+               !dynamic_cast<wxButton*>(FindFocus())) {
         // Enter on a push button presses it; anywhere else it is the
         // dialog's OK.
         handler_->OnOK();
@@ -176,7 +176,7 @@ void WxMainDialog::OnContextMenu(wxContextMenuEvent& event) {
     // Only the dialog's background (labels and the group box included);
     // edits keep their own menus.
     wxObject* source = event.GetEventObject();
-    if (source != this && !wxDynamicCast(source, wxStaticText) && !wxDynamicCast(source, wxStaticBox)) {
+    if (source != this && !dynamic_cast<wxStaticText*>(source) && !dynamic_cast<wxStaticBox*>(source)) {
         event.Skip();
         return;
     }

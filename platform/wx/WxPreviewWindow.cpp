@@ -33,6 +33,12 @@ WxPreviewWindow::WxPreviewWindow(PreviewWindowEvents& events, const std::string&
     // The frame's only child fills its client area.
     video_ = new wxWindow(frame_, wxID_ANY);
     video_->SetBackgroundColour(*wxBLACK);
+    // The video sink draws straight into this window: neither GTK's drawing
+    // through a back buffer nor a background painted by wx may cover the
+    // picture after the sink drew it. The display server itself fills what
+    // is uncovered with the window's black background.
+    video_->SetBackgroundStyle(wxBG_STYLE_PAINT);
+    video_->SetDoubleBuffered(false);
     BindEvents();
 }
 
@@ -113,6 +119,9 @@ std::uintptr_t WxPreviewWindow::NativeHandle() const {
     // Video needs a window of the display server's own, not one GTK only
     // draws into.
     if (!gdk_window_ensure_native(window)) return 0;
+    // The video sink talks to the display server over a connection of its
+    // own: the server must know the window before the sink asks about it.
+    gdk_display_sync(gdk_window_get_display(window));
     return static_cast<std::uintptr_t>(GDK_WINDOW_XID(window));
 }
 
@@ -155,19 +164,25 @@ void WxPreviewWindow::Activate() {
 }
 
 void WxPreviewWindow::TrackPopupMenu(const PopupMenu& menu, int x, int y) {
+    // The program's command ids (32771 and up) lie above what wx takes for a
+    // menu item (below 0x7fff): each item gets wx's id from its place.
+    constexpr int kFirstItemId = wxID_HIGHEST + 1;
     wxMenu popup;
-    for (const auto& item : menu.items) {
+    for (std::size_t i = 0; i < menu.items.size(); ++i) {
+        const auto& item = menu.items[i];
         if (item.id == 0) {
             popup.AppendSeparator();
             continue;
         }
-        wxMenuItem* added = item.checked ? popup.AppendCheckItem(item.id, wxString::FromUTF8(item.text))
-                                         : popup.Append(item.id, wxString::FromUTF8(item.text));
+        const int id = kFirstItemId + static_cast<int>(i);
+        wxMenuItem* added = item.checked ? popup.AppendCheckItem(id, wxString::FromUTF8(item.text))
+                                         : popup.Append(id, wxString::FromUTF8(item.text));
         if (item.checked) added->Check(true);
         if (item.grayed) added->Enable(false);
     }
-    const int chosen = frame_->GetPopupMenuSelectionFromUser(popup, frame_->ScreenToClient(wxPoint(x, y)));
-    if (chosen == wxID_NONE) return;
+    const int selected = frame_->GetPopupMenuSelectionFromUser(popup, frame_->ScreenToClient(wxPoint(x, y)));
+    if (selected < kFirstItemId || selected - kFirstItemId >= static_cast<int>(menu.items.size())) return;
+    const int chosen = menu.items[static_cast<std::size_t>(selected - kFirstItemId)].id;
     // As with a menu on Windows, the command arrives through the queue.
     wxTheApp->CallAfter([link = link_, chosen] {
         if (link->events != nullptr) link->events->OnCommand(chosen);

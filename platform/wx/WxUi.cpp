@@ -17,7 +17,6 @@
 #include "platform/wx/WxAboutBox.h"
 #include "platform/wx/WxHelpViewer.h"
 #include "platform/wx/WxMainDialog.h"
-#include "res/Templates.h"
 
 namespace platform::wx {
 namespace {
@@ -136,27 +135,27 @@ void WxUi::SetControlText(int id, const std::string& text) {
 }
 
 void WxUi::SetRadioChecked(int id, bool checked) {
-    if (auto* radio = dialog_ != nullptr ? wxDynamicCast(dialog_->Control(id), wxRadioButton) : nullptr)
+    if (auto* radio = dialog_ != nullptr ? dynamic_cast<wxRadioButton*>(dialog_->Control(id)) : nullptr)
         radio->SetValue(checked);
 }
 
 bool WxUi::IsRadioChecked(int id) const {
-    auto* radio = dialog_ != nullptr ? wxDynamicCast(dialog_->Control(id), wxRadioButton) : nullptr;
+    auto* radio = dialog_ != nullptr ? dynamic_cast<wxRadioButton*>(dialog_->Control(id)) : nullptr;
     return radio != nullptr && radio->GetValue();
 }
 
 void WxUi::SetSliderRange(int id, int low, int high) {
-    if (auto* slider = dialog_ != nullptr ? wxDynamicCast(dialog_->Control(id), wxSlider) : nullptr)
+    if (auto* slider = dialog_ != nullptr ? dynamic_cast<wxSlider*>(dialog_->Control(id)) : nullptr)
         slider->SetRange(low, high);
 }
 
 void WxUi::SetSliderPos(int id, int pos) {
-    auto* slider = dialog_ != nullptr ? wxDynamicCast(dialog_->Control(id), wxSlider) : nullptr;
+    auto* slider = dialog_ != nullptr ? dynamic_cast<wxSlider*>(dialog_->Control(id)) : nullptr;
     if (slider != nullptr && slider->GetValue() != pos) slider->SetValue(pos);
 }
 
 int WxUi::GetSliderPos(int id) const {
-    auto* slider = dialog_ != nullptr ? wxDynamicCast(dialog_->Control(id), wxSlider) : nullptr;
+    auto* slider = dialog_ != nullptr ? dynamic_cast<wxSlider*>(dialog_->Control(id)) : nullptr;
     return slider != nullptr ? slider->GetValue() : 0;
 }
 
@@ -169,7 +168,7 @@ void WxUi::FocusControl(int id) {
     if (control == nullptr) return;
     control->SetFocus();
     // As after a failed exchange on Windows: the field's text is selected.
-    if (auto* edit = wxDynamicCast(control, wxTextCtrl)) edit->SelectAll();
+    if (auto* edit = dynamic_cast<wxTextCtrl*>(control)) edit->SelectAll();
 }
 
 void WxUi::InvalidateDialog() {

@@ -48,7 +48,7 @@ int WxWindows::GetSystemMetrics(SystemMetric metric) const {
 }
 
 void WxWindows::SetMainDialogPos(ZOrder order, unsigned flags) {
-    auto* dialog = wxDynamicCast(ui_.MainDialogWindow(), wxTopLevelWindow);
+    auto* dialog = dynamic_cast<wxTopLevelWindow*>(ui_.MainDialogWindow());
     if (dialog == nullptr) return;
     if ((flags & SWP_NOZORDER) == 0) {
         const long style = dialog->GetWindowStyleFlag();
@@ -61,7 +61,7 @@ void WxWindows::SetMainDialogPos(ZOrder order, unsigned flags) {
 }
 
 void WxWindows::ActivateMainDialog() {
-    auto* dialog = wxDynamicCast(ui_.MainDialogWindow(), wxTopLevelWindow);
+    auto* dialog = dynamic_cast<wxTopLevelWindow*>(ui_.MainDialogWindow());
     if (dialog == nullptr) return;
     if (dialog->IsIconized()) dialog->Iconize(false);
     dialog->Show(true);

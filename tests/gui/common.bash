@@ -6,8 +6,9 @@
 # A script is run as: SCRIPT QUORVANE_EXE MEDIA_DIR BUILD_DIR WORK_DIR
 
 set -euo pipefail
-
+# shellcheck disable=SC2034  # MEDIA, BUILD and SETTINGS are for the scripts
 EXE=$1 MEDIA=$2 BUILD=$3 WORK=$4
+# shellcheck disable=SC2034
 SETTINGS="$XDG_CONFIG_HOME/Pellimor/Quorvane.ini"
 # The main dialog's template size, in dialog units.
 DIALOG_DLU_W=277 DIALOG_DLU_H=213
@@ -70,9 +71,9 @@ park_mouse() { xdotool mousemove 0 0; }
 # shot WINDOW FILE: a screenshot of the window, taken once two in a row
 # agree (the window has finished drawing).
 shot() {
-    local window=$1 file=$2 i
+    local window=$1 file=$2 _
     import -window "$window" "$file"
-    for i in $(seq 20); do
+    for _ in $(seq 20); do
         sleep 0.2
         import -window "$window" "$file.next.png"
         if [ "$(compare -metric AE "$file" "$file.next.png" null: 2>&1 || true)" = "0" ]; then
@@ -107,8 +108,8 @@ same() {
 
 # window_gone NAME: waits until no visible window has that name.
 window_gone() {
-    local i
-    for i in $(seq 50); do
+    local _
+    for _ in $(seq 50); do
         xdotool search --onlyvisible --name "$1" >/dev/null 2>&1 || return 0
         sleep 0.1
     done

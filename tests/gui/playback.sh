@@ -16,6 +16,8 @@ position() {
 # differ A B: true when the two position shots differ.
 differ() { [ "$(compare -metric AE "$1" "$2" null: 2>&1 || true)" != "0" ]; }
 
+# Started in the media folder, where the file chooser first looks.
+cd "$MEDIA"
 start_program
 
 click 32 14 # "Open AC3"
@@ -23,7 +25,7 @@ chooser=$(timeout 30 xdotool search --sync --onlyvisible --name '^Select an AC3 
     fail "the file chooser did not appear"
 sleep 0.5
 press "$chooser" ctrl+l
-xdotool type --delay 20 "$MEDIA/tone48.ac3"
+xdotool type --delay 20 "tone48.ac3"
 press "$chooser" Return
 window_gone '^Select an AC3 file$' || fail "the file chooser did not close"
 sleep 1.5
