@@ -49,7 +49,7 @@ bool CPreviewPlayer::EnterFullScreen() {
     int width = 0, height = 0;
     // Without a video size the window stays restyled over the screen, but
     // full screen is not entered (no size known is taken as no video).
-    if (Failed(pBV->GetVideoSize(&width, &height))) return false;
+    if (pBV == nullptr || Failed(pBV->GetVideoSize(&width, &height))) return false;
     const VideoPlacement video = PlaceFullScreenVideo(cx, cy, width, height);
     pVW->SetWindowPosition(video.left, video.top, video.width, video.height);
 

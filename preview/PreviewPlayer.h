@@ -74,7 +74,11 @@ public:
     void ReleaseGraph();
     // An ownerless message box captioned "Message" (the text at most 511
     // bytes).
-    void ShowMessage(const char* fmt, ...) __attribute__((format(printf, 2, 3)));
+    void ShowMessage(const char* fmt, ...)
+#if defined(__GNUC__)
+        __attribute__((format(printf, 2, 3)))
+#endif
+        ;
 
     // --- The window (PreviewWindow.cpp) ---
     bool CreatePreviewWindow();

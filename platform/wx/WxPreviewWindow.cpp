@@ -24,7 +24,7 @@ wxSize AtLeastOnePixel(int width, int height) { return {std::max(width, 1), std:
 
 WxPreviewWindow::WxPreviewWindow(PreviewWindowEvents& events, const std::string& title, const Rect& rect,
                                  const wxIconBundle& icons)
-    : link_(std::make_shared<Link>(Link{&events})) {
+    : link_(std::make_shared<Link>(Link{&events, {}})) {
     frame_ = new wxFrame(nullptr, wxID_ANY, wxString::FromUTF8(title), wxPoint(rect.left, rect.top),
                          AtLeastOnePixel(rect.Width(), rect.Height()),
                          wxCAPTION | wxSYSTEM_MENU | wxMINIMIZE_BOX | wxCLOSE_BOX | wxCLIP_CHILDREN);
@@ -58,8 +58,11 @@ void WxPreviewWindow::BindEvents() {
         if (event.CanVeto()) event.Veto();
         if (link->events != nullptr) link->events->OnCloseBox();
     });
-    auto moved = [link](wxEvent& event) {
+    auto moved = [link, frame = frame_](wxEvent& event) {
         event.Skip();
+        const Rect now = ToRect(frame->GetScreenRect());
+        if (now == link->reported) return;
+        link->reported = now;
         if (link->events != nullptr) link->events->OnMoveOrSize();
     };
     frame_->Bind(wxEVT_MOVE, moved);
@@ -153,8 +156,10 @@ void WxPreviewWindow::SetWindowPos(ZOrder order, int x, int y, int cx, int cy, u
     if (flags & SWP_SHOWWINDOW) frame_->Show(true);
     if (flags & SWP_HIDEWINDOW) frame_->Show(false);
     // As on Windows, the window hears of its new place before the call
-    // returns; the desktop's own notice follows later.
-    if (!(GetWindowRect() == before) && link_->events != nullptr) link_->events->OnMoveOrSize();
+    // returns; the desktop's own notice follows later and is not passed on.
+    const Rect after = GetWindowRect();
+    link_->reported = after;
+    if (!(after == before) && link_->events != nullptr) link_->events->OnMoveOrSize();
 }
 
 void WxPreviewWindow::Activate() {

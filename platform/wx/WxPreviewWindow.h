@@ -48,6 +48,10 @@ private:
     // window goes, so nothing arrives at a player that is gone.
     struct Link {
         PreviewWindowEvents* events;
+        // The place the player last heard of: the desktop's later notice of
+        // a change SetWindowPos already reported is not passed on again (it
+        // would undo a video placed since, as in full screen).
+        Rect reported;
     };
     void BindEvents();
 

@@ -212,8 +212,10 @@ std::optional<std::string> WxUi::FileDialog(const FileDialogSpec& spec, long sty
     }
     wxFileDialog dialog(dialog_, Wx(spec.title), dir, file, wildcard, style);
     if (dialog.ShowModal() != wxID_OK) return std::nullopt;
-    // GetPath() can be empty where the dialog was answered without being
-    // shown; the folder and the name are always there.
+    // GetPath() is the chosen file, also when a whole path was typed into the
+    // chooser's location bar. It can be empty where the dialog was answered
+    // without being shown; the folder and the name are there then.
+    if (!dialog.GetPath().empty()) return dialog.GetPath().utf8_string();
     return wxFileName(dialog.GetDirectory(), dialog.GetFilename()).GetFullPath().utf8_string();
 }
 
