@@ -28,7 +28,7 @@
 #include "platform/scripted/ScriptedUi.h"
 #include "platform/scripted/ScriptedWindows.h"
 #include "platform/PreviewWindow.h"
-#include "preview/PreviewState.h"
+#include "PreviewState.h"
 
 using platform::BoxAnswer;
 using platform::scripted::ScriptedUi;

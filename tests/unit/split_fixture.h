@@ -18,49 +18,13 @@
 #include <utility>
 #include <vector>
 
-#include "app/MainApp.h"
-#include "platform/gst/GstMediaFramework.h"
-#include "platform/posix/IniProfileStore.h"
-#include "platform/scripted/ScriptedUi.h"
-#include "platform/scripted/ScriptedWindows.h"
+#include "DialogHarness.h"
 #include "res/ResourceIds.h"
 #include "ui/MainDialog.h"
 
 namespace splittest {
 
-class Machine final : public platform::SystemInfo {
-public:
-    std::string home;
-    std::string ApplicationName() const override { return "Quorvane"; }
-    std::string ExecutableFolder() const override { return home + "/"; }
-    std::string InstalledDataFolder() const override { return {}; }
-    bool GetVersion(platform::OsVersionInfo& info) const override {
-        info.dwMajorVersion = platform::kFirstVersionWithUserFolders;
-        return true;
-    }
-    std::optional<std::string> HomeFolder() const override { return home; }
-    std::optional<std::string> MusicFolder() const override { return home; }
-    std::int64_t Now() const override { return 1'800'000'000; }
-};
-
-class Folder {
-public:
-    Folder() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "quorvane-split-XXXXXX").string();
-        path_ = ::mkdtemp(pattern.data());
-    }
-    ~Folder() {
-        std::error_code ignored;
-        std::filesystem::remove_all(path_, ignored);
-    }
-    Folder(const Folder&) = delete;
-    Folder& operator=(const Folder&) = delete;
-    std::string operator/(const std::string& name) const { return path_ + "/" + name; }
-    const std::string& Path() const { return path_; }
-
-private:
-    std::string path_;
-};
+using Folder = test::TempFolder;
 
 // The stream the tests cut: `leading` bytes before the first syncword, then
 // frames of `frameSize` bytes. Frame k starts with 0x0B 0x77 and is filled
@@ -117,26 +81,11 @@ inline std::int64_t FileSize(const std::string& path) {
     return ::stat(path.c_str(), &st) == 0 ? st.st_size : -1;
 }
 
-// The main dialog, running, with `body` called while it is open.
-class DialogRun {
+// The main dialog, running, with `body` called while it is open; the
+// music folder is the home folder.
+class DialogRun : public test::DialogHarness {
 public:
-    DialogRun()
-        : ui(transcript, loop, "Quorvane"),
-          windows(loop),
-          profile(folder / "config", "Quorvane"),
-          services{ui, windows, profile, machine, media} {
-        machine.home = folder / "home";
-        std::filesystem::create_directories(machine.home);
-    }
-
-    void Run(const std::function<void(CMainDialog&)>& body) {
-        CMainApp app(services);
-        ui.SetScenario([&] {
-            body(*static_cast<CMainDialog*>(ui.Handler()));
-            ui.Settle();
-        });
-        app.InitInstance();
-    }
+    DialogRun() : folder(temp) { system.music = system.home; }
 
     // What the dialog shows from now on, for Since().
     std::size_t Mark() const { return transcript.str().size(); }
@@ -164,15 +113,7 @@ public:
         ui.SetControlText(res::IDC_OUTPUT_FILE, output);
     }
 
-    Folder folder;
-    std::ostringstream transcript;
-    platform::scripted::EventLoop loop;
-    platform::scripted::ScriptedUi ui;
-    platform::scripted::ScriptedWindows windows;
-    Machine machine;
-    platform::IniProfileStore profile;
-    platform::GstMediaFramework media;
-    platform::Services services;
+    const Folder& folder;
 };
 
 }  // namespace splittest

@@ -1,7 +1,8 @@
-#include "preview/PreviewState.h"
+#include "PreviewState.h"
 
 #include <sstream>
 
+#include "platform/scripted/ScriptedUi.h"
 #include "preview/PreviewPlayer.h"
 
 namespace {
@@ -15,19 +16,6 @@ const char* StateName(int state) {
     }
 }
 
-std::string Quoted(const std::string& text) {
-    std::string quoted = "\"";
-    for (char c : text) {
-        if (c == '"' || c == '\\') quoted += '\\';
-        if (c == '\n') {
-            quoted += "\\n";
-            continue;
-        }
-        quoted += c;
-    }
-    return quoted + '"';
-}
-
 }  // namespace
 
 std::string DescribePreview() {
@@ -36,7 +24,7 @@ std::string DescribePreview() {
     std::ostringstream out;
     const bool shown = player->m_hWnd && player->m_hWnd->IsShown();
     out << "preview state=" << StateName(player->nState) << " window=" << (shown ? "visible" : "hidden")
-        << " title=" << Quoted(player->m_hWnd ? player->m_hWnd->GetTitle() : std::string())
+        << " title=" << platform::scripted::Quote(player->m_hWnd ? player->m_hWnd->GetTitle() : std::string())
         << " current=" << player->rtCurrent << " stop=" << player->rtStop;
     return out.str();
 }
