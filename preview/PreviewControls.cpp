@@ -33,7 +33,7 @@ int CMainDialog::CreatePreview(std::string& path) {
     // Read and not used: nothing writes it, and a new player always opens
     // in a window.
     services_.profile.GetProfileInt("Setup", "g_bFullscreen", 0);
-    g_pPreviewPlayer->szFileName = path.substr(0, kMaxPath);
+    g_pPreviewPlayer->szFileName = path;
     if (g_pPreviewPlayer->OpenMedia()) return 1;
     path.clear();
     DestroyPreview();

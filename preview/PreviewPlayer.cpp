@@ -40,13 +40,16 @@ int CPreviewPlayer::OpenMedia() {
         // The desktop's pickers have no failure of their own to report: one
         // that returns nothing was cancelled, which ends the open silently.
         if (GetClipFileName(picked) == 0) return 0;
-        for (char& c : picked)
+        // Playlists are refused whatever the letter case; the path itself
+        // keeps its case, as file names on this platform depend on it.
+        std::string lowered = picked;
+        for (char& c : lowered)
             if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-        if (picked.find(".asx") != std::string::npos) {
+        if (lowered.find(".asx") != std::string::npos) {
             ShowMessage("ASX Playlists are not supported by this application.\n\nPlease select a valid media file.");
             return 0;
         }
-        szFileName = picked.substr(0, kMaxPath);
+        szFileName = picked;
     }
     nState = Stopped;
     CreatePreviewWindow();
@@ -71,7 +74,7 @@ int CPreviewPlayer::GetClipFileName(std::string& out) {
     }
     auto picked = hInstance->ui.OpenFileDialog(spec);
     if (!picked) return 0;
-    out = picked->substr(0, kMaxPath);
+    out = *picked;
     return 1;
 }
 

@@ -155,6 +155,3 @@ extern int g_bPickerUsed;
 // and not; the toggle outlives the players.
 extern int g_bMainOnTop;
 
-// The longest path the player keeps, as its file name buffer of 260 bytes
-// holds it with its terminating NUL.
-inline constexpr std::size_t kMaxPath = 259;

@@ -116,17 +116,13 @@ TEST_F(PreviewPlayerTest, WithoutAFileNameThePlayerAsksForOne) {
         EXPECT_EQ(refused->m_hWnd, nullptr) << path;
     }
 
-    // A picked path is opened in lower case.
-    const std::string media = QUORVANE_TEST_MEDIA_DIR;
-    ASSERT_EQ(media, [&] {
-        std::string lower = media;
-        for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-        return lower;
-    }()) << "the test needs a media folder named in lower case";
-    h_.ui.QueuePick(media + "/TONE48.AC3");
+    // A picked path is opened as it is: letter case matters to file names.
+    const std::string mixedCase = h_.temp / "Tone48.AC3";
+    std::filesystem::copy_file(MediaPath("tone48.ac3"), mixedCase);
+    h_.ui.QueuePick(mixedCase);
     auto player = Open("", &opened);
     EXPECT_EQ(opened, 1);
-    EXPECT_EQ(player->szFileName, media + "/tone48.ac3");
+    EXPECT_EQ(player->szFileName, mixedCase);
     player->Close();
 
     const std::string asx = "box ownerless \"Message\" \"ASX Playlists are not supported by this application.\\n\\n"
@@ -134,7 +130,7 @@ TEST_F(PreviewPlayerTest, WithoutAFileNameThePlayerAsksForOne) {
     EXPECT_EQ(h_.Transcript(), "file open \"Open Media File...\" -> cancel\n"
                                "file open \"Open Media File...\" -> /music/Party.ASX\n" +
                                    asx + "file open \"Open Media File...\" -> /music/old.Asx/track.ac3\n" + asx +
-                                   "file open \"Open Media File...\" -> " + media + "/TONE48.AC3\n");
+                                   "file open \"Open Media File...\" -> " + mixedCase + "\n");
 }
 
 TEST_F(PreviewPlayerTest, TheCursorHidesOnlyAfterAnIdleSpellInFullScreen) {
