@@ -127,3 +127,17 @@ wait_program() {
     PID=""
     return "$status"
 }
+
+# Closes the main dialog through its close box and checks that the program
+# ends within ten seconds with status 0.
+close_program() {
+    local _ status=0
+    close_box "$WID"
+    for _ in $(seq 100); do
+        kill -0 "$PID" 2>/dev/null || break
+        sleep 0.1
+    done
+    kill -0 "$PID" 2>/dev/null && fail "the program did not end after its close box"
+    wait_program || status=$?
+    [ "$status" -eq 0 ] || fail "the program ended with status $status"
+}

@@ -13,8 +13,5 @@ shot "$help" "$BUILD/gui-help.png"
 
 close_box "$help"
 window_gone '^Help: ' || fail "the help viewer did not close"
-close_box "$WID"
-status=0
-wait_program || status=$?
-[ "$status" -eq 0 ] || fail "the program ended with status $status"
+close_program
 echo "help: the help viewer shows the book; see $BUILD/gui-help.png"

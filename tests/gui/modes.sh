@@ -81,10 +81,7 @@ same "$s" "$t" 0 130 277 20 || fail "the output directory row differs between By
 same "$WORK/first.png" "$WORK/frame.png" 0 58 277 155 || fail "By frame again does not look as at first"
 
 # The close box runs the close steps: the output folder is saved.
-close_box "$WID"
-status=0
-wait_program || status=$?
-[ "$status" -eq 0 ] || fail "the program ended with status $status"
+close_program
 [ -f "$SETTINGS" ] || fail "no settings file at $SETTINGS"
 grep -qx '\[Option\]' "$SETTINGS" || fail "no [Option] section in the settings"
 grep -q '^output_folder=' "$SETTINGS" || fail "the output folder was not saved"

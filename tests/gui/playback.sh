@@ -54,13 +54,5 @@ differ "$WORK/opened.png" "$WORK/stopped1.png" && fail "Stop did not go back to 
 convert "$WORK/opened.png" "$WORK/played1.png" "$WORK/played2.png" "$WORK/played3.png" "$WORK/stopped1.png" \
     -bordercolor white -border 2 -append "$BUILD/gui-playback.png"
 
-close_box "$WID"
-for _ in $(seq 100); do
-    kill -0 "$PID" 2>/dev/null || break
-    sleep 0.1
-done
-kill -0 "$PID" 2>/dev/null && fail "the program did not end after its close box"
-status=0
-wait_program || status=$?
-[ "$status" -eq 0 ] || fail "the program ended with status $status"
+close_program
 echo "ok: playback"

@@ -47,13 +47,5 @@ sleep 1
 # The preview window's close box: the player and the source are closed.
 close_box "$preview"
 window_gone '^clip\.mkv  $' || fail "the preview window stayed after its close box"
-close_box "$WID"
-for _ in $(seq 100); do
-    kill -0 "$PID" 2>/dev/null || break
-    sleep 0.1
-done
-kill -0 "$PID" 2>/dev/null && fail "the program did not end after its close box"
-status=0
-wait_program || status=$?
-[ "$status" -eq 0 ] || fail "the program ended with status $status"
+close_program
 echo "ok: video"
