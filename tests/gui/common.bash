@@ -141,3 +141,18 @@ close_program() {
     wait_program || status=$?
     [ "$status" -eq 0 ] || fail "the program ended with status $status"
 }
+
+# open_through_chooser NAME: "Open AC3", then NAME typed into the file
+# chooser's location bar. The chooser opens in the program's working folder,
+# so a bare file name is typed (a typed whole path can be garbled by the
+# chooser's completion).
+open_through_chooser() {
+    local chooser
+    click 32 14 # "Open AC3"
+    chooser=$(timeout 30 xdotool search --sync --onlyvisible --name '^Select an AC3 file$' | head -n 1) ||
+        fail "the file chooser did not appear"
+    sleep 0.5
+    press "$chooser" ctrl+l
+    xdotool type --delay 20 "$1"
+    press "$chooser" Return
+}

@@ -20,13 +20,7 @@ differ() { [ "$(compare -metric AE "$1" "$2" null: 2>&1 || true)" != "0" ]; }
 cd "$MEDIA"
 start_program
 
-click 32 14 # "Open AC3"
-chooser=$(timeout 30 xdotool search --sync --onlyvisible --name '^Select an AC3 file$' | head -n 1) ||
-    fail "the file chooser did not appear"
-sleep 0.5
-press "$chooser" ctrl+l
-xdotool type --delay 20 "tone48.ac3"
-press "$chooser" Return
+open_through_chooser "tone48.ac3"
 window_gone '^Select an AC3 file$' || fail "the file chooser did not close"
 sleep 1.5
 position "$WORK/opened.png"

@@ -14,13 +14,7 @@ geometry() {
 cd "$MEDIA"
 start_program
 
-click 32 14 # "Open AC3"
-chooser=$(timeout 30 xdotool search --sync --onlyvisible --name '^Select an AC3 file$' | head -n 1) ||
-    fail "the file chooser did not appear"
-sleep 0.5
-press "$chooser" ctrl+l
-xdotool type --delay 20 "clip.mkv"
-press "$chooser" Return
+open_through_chooser "clip.mkv"
 
 # The title is the file's name and two blanks.
 preview=$(timeout 30 xdotool search --sync --onlyvisible --name '^clip\.mkv  $' | head -n 1) ||
