@@ -4,7 +4,6 @@
 // The wx backend shows all of it on screen; the scripted backend answers it
 // from a test scenario and records every call.
 #pragma once
-#include <functional>
 #include <optional>
 #include <string>
 
@@ -75,9 +74,6 @@ public:
     // Queues `message` for the main dialog's DialogHandler::WindowProc.
     // Safe to call from any thread.
     virtual void PostMessage(unsigned message, int param) = 0;
-    // Queues `task` to run on the user-interface thread. Safe to call from
-    // any thread (the media framework's streaming threads among them).
-    virtual void Post(std::function<void()> task) = 0;
 
     // Counted wait cursor: shown while the count is above zero.
     virtual void BeginWaitCursor() = 0;

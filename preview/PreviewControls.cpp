@@ -91,24 +91,20 @@ void CMainDialog::OnStop() {
     if (g_pPreviewPlayer != nullptr) g_pPreviewPlayer->Stop();
 }
 
-// The last polled position, up to a second old, into the start fields.
-void CMainDialog::OnStartTime() {
+// The last polled position, up to a second old, into three time fields,
+// then every exchanged field from its member.
+static void TakePlayPosition(CMainDialog& dialog, int& hours, int& minutes, int& seconds) {
     if (g_pPreviewPlayer == nullptr) return;
     const Clock c = ToClock(g_pPreviewPlayer->rtCurrent);
-    m_nStartHour = c.hours;
-    m_nStartMinute = c.minutes;
-    m_nStartSecond = c.seconds;
-    UpdateData(false);
+    hours = c.hours;
+    minutes = c.minutes;
+    seconds = c.seconds;
+    dialog.UpdateData(false);
 }
 
-void CMainDialog::OnEndTime() {
-    if (g_pPreviewPlayer == nullptr) return;
-    const Clock c = ToClock(g_pPreviewPlayer->rtCurrent);
-    m_nEndHour = c.hours;
-    m_nEndMinute = c.minutes;
-    m_nEndSecond = c.seconds;
-    UpdateData(false);
-}
+void CMainDialog::OnStartTime() { TakePlayPosition(*this, m_nStartHour, m_nStartMinute, m_nStartSecond); }
+
+void CMainDialog::OnEndTime() { TakePlayPosition(*this, m_nEndHour, m_nEndMinute, m_nEndSecond); }
 
 // The preview window was closed: the player goes, and with it the source.
 void CMainDialog::OnClosePreview() {

@@ -67,7 +67,6 @@ public:
     void FocusControl(int id) override;
     void InvalidateDialog() override { paintPending_ = true; }
     void PostMessage(unsigned message, int param) override;
-    void Post(std::function<void()> task) override { loop_.Post(std::move(task)); }
     void BeginWaitCursor() override;
     void EndWaitCursor() override;
     std::optional<std::string> OpenFileDialog(const FileDialogSpec& spec) override;

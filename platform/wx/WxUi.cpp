@@ -181,12 +181,6 @@ void WxUi::PostMessage(unsigned message, int param) {
     });
 }
 
-void WxUi::Post(std::function<void()> task) {
-    wxTheApp->CallAfter([alive = alive_, task = std::move(task)] {
-        if (*alive) task();
-    });
-}
-
 void WxUi::BeginWaitCursor() {
     ++waitCursorCount_;
     wxBeginBusyCursor();

@@ -48,7 +48,6 @@ public:
     void FocusControl(int id) override;
     void InvalidateDialog() override;
     void PostMessage(unsigned message, int param) override;
-    void Post(std::function<void()> task) override;
     void BeginWaitCursor() override;
     void EndWaitCursor() override;
     std::optional<std::string> OpenFileDialog(const FileDialogSpec& spec) override;
